@@ -1,0 +1,62 @@
+#pragma once
+// Wire layout of the boards' feature reports: the 8-byte block header, block writes cut into
+// consecutive reports, block read requests and replies, and the short command report.
+// The tool and the emulated boards both build and parse reports with these functions.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace orvex {
+
+inline constexpr std::size_t kTransferReportSize = 1050; ///< largest feature report handled
+inline constexpr std::size_t kTransferDataSize = 2100;   ///< block buffer
+inline constexpr std::size_t kBlockHeaderSize = 8;
+inline constexpr std::size_t kShortCommandSpan = 128;    ///< bytes a short command clears
+inline constexpr std::uint8_t kHostMarker = 0xA5;
+inline constexpr std::uint8_t kDeviceMarker = 0x5A;
+inline constexpr std::uint8_t kBlockWriteFlag = 0x80;
+inline constexpr std::uint8_t kBlockReadFlag = 0xC0;
+inline constexpr std::uint8_t kCipherFlag = 0x20;
+inline constexpr std::uint8_t kRecognisedReportId = 0x59; ///< "89", the report ID of every known board
+
+/// Block header; on the wire little-endian: marker, command, length, address, CRC-16 of the data.
+struct BlockHeader {
+    std::uint8_t marker = 0;
+    std::uint8_t command = 0;
+    std::uint16_t length = 0;
+    std::uint16_t address = 0;
+    std::uint16_t crc = 0;
+
+    void store(std::uint8_t* out) const;
+    static BlockHeader load(const std::uint8_t* in);
+    std::array<std::uint8_t, kBlockHeaderSize> bytes() const;
+};
+
+/// Offset of the block header inside a report: it follows the report ID byte when there is one.
+constexpr std::size_t headerBase(std::uint8_t reportId) { return reportId != 0 ? 1 : 0; }
+
+/// Data bytes one report of `reportLength` bytes carries: the first report of a block gives
+/// kBlockHeaderSize bytes to the header. Zero when the report is too short to carry any.
+std::size_t reportDataRoom(std::size_t reportLength, std::size_t base, bool firstReport);
+
+/// Builds a block read request into `report` (cleared first): report ID in byte 0 (also when it
+/// is 0, as the boards expect), then the header 0xA5, command|0xC0, length, address, 0 at byte 1.
+void buildReadRequest(std::span<std::uint8_t> report, std::uint8_t reportId, std::uint8_t command,
+                      std::uint16_t length, std::uint16_t address);
+
+/// Builds a short command report into the first kShortCommandSpan bytes of `report` (cleared).
+/// With `transferKey` given the command is enciphered: byte 3 gets the cipher flag, the key is
+/// placed at bytes 88..103 and bytes 5..124 are enciphered with RC4 keyed by bytes 1..4.
+/// `report` must hold at least kShortCommandSpan bytes.
+void buildShortCommand(std::span<std::uint8_t> report, std::uint8_t reportId, std::uint8_t code,
+                       const std::array<std::uint8_t, 16>* transferKey);
+
+/// Undoes the cipher of an enciphered short command in place (the board's side).
+void decipherShortCommand(std::span<std::uint8_t> report);
+
+inline constexpr std::size_t kShortCommandKeyOffset = 88;
+inline constexpr std::size_t kShortCommandCipherBegin = 5;
+inline constexpr std::size_t kShortCommandCipherEnd = 125; ///< one past the last enciphered byte
+
+} // namespace orvex
