@@ -1,0 +1,2 @@
+// STUB: replaced by its owner
+int main() { return 0; }
