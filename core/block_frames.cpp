@@ -1,5 +1,6 @@
 #include "core/block_frames.h"
 
+#include "core/crc16.h"
 #include "core/rc4.h"
 
 #include <algorithm>
@@ -40,6 +41,31 @@ std::size_t reportDataRoom(std::size_t reportLength, std::size_t base, bool firs
 {
     const std::size_t taken = base + (firstReport ? kBlockHeaderSize : 0);
     return reportLength > taken ? reportLength - taken : 0;
+}
+
+BlockHeader makeWriteHeader(std::uint8_t command, std::uint16_t address, std::span<const std::uint8_t> data)
+{
+    return BlockHeader{kHostMarker, static_cast<std::uint8_t>(command | kBlockWriteFlag),
+                       static_cast<std::uint16_t>(data.size()), address, crc16(data)};
+}
+
+BlockHeader makeReplyHeader(std::uint8_t command, std::uint16_t address, std::span<const std::uint8_t> data)
+{
+    return BlockHeader{kDeviceMarker, command, static_cast<std::uint16_t>(data.size()), address, crc16(data)};
+}
+
+std::size_t buildBlockReport(std::span<std::uint8_t> report, std::uint8_t reportId, std::size_t base,
+                             const BlockHeader* header, std::span<const std::uint8_t> data)
+{
+    std::fill(report.begin(), report.end(), 0);
+    if (base > 0 && !report.empty())
+        report[0] = reportId;
+    const bool first = header != nullptr;
+    if (first && report.size() >= base + kBlockHeaderSize)
+        header->store(report.data() + base);
+    const std::size_t count = std::min(reportDataRoom(report.size(), base, first), data.size());
+    std::copy_n(data.begin(), count, report.begin() + static_cast<std::ptrdiff_t>(blockDataOffset(base, first)));
+    return count;
 }
 
 void buildReadRequest(std::span<std::uint8_t> report, std::uint8_t reportId, std::uint8_t command,

@@ -40,6 +40,31 @@ constexpr std::size_t headerBase(std::uint8_t reportId) { return reportId != 0 ?
 /// kBlockHeaderSize bytes to the header. Zero when the report is too short to carry any.
 std::size_t reportDataRoom(std::size_t reportLength, std::size_t base, bool firstReport);
 
+/// Header of a block write from the tool: marker 0xA5, command with the write flag, the block's
+/// length and device address, CRC-16 over all of `data` (the length is data.size()).
+BlockHeader makeWriteHeader(std::uint8_t command, std::uint16_t address, std::span<const std::uint8_t> data);
+
+/// Header of a board's reply to a read request: marker 0x5A, the command echoed, the length R of
+/// `data`, its address and its CRC-16.
+BlockHeader makeReplyHeader(std::uint8_t command, std::uint16_t address, std::span<const std::uint8_t> data);
+
+/// Index of a block's first data byte in its first report (`firstReport`) or in any further one.
+constexpr std::size_t blockDataOffset(std::size_t base, bool firstReport)
+{
+    return base + (firstReport ? kBlockHeaderSize : 0);
+}
+
+/// Header offset in read requests and replies. A request always keeps byte 0 for the report ID
+/// (also when it is 0), and a reply mirrors it, so both sides find the header at byte 1.
+inline constexpr std::size_t kReadHeaderBase = 1;
+
+/// Fills one report of a block write or of a read reply. The report is cleared; with `base` 1 the
+/// report ID goes to byte 0; `header` (the first report of a block only, else nullptr) goes to
+/// byte `base`; then as many leading bytes of `data` as the report has room for.
+/// Returns how many bytes of `data` it placed (0 when the report has no room at all).
+std::size_t buildBlockReport(std::span<std::uint8_t> report, std::uint8_t reportId, std::size_t base,
+                             const BlockHeader* header, std::span<const std::uint8_t> data);
+
 /// Builds a block read request into `report` (cleared first): report ID in byte 0 (also when it
 /// is 0, as the boards expect), then the header 0xA5, command|0xC0, length, address, 0 at byte 1.
 void buildReadRequest(std::span<std::uint8_t> report, std::uint8_t reportId, std::uint8_t command,
