@@ -13,6 +13,8 @@ inline constexpr std::size_t kTransferReportSize = 1050; ///< largest feature re
 inline constexpr std::size_t kTransferDataSize = 2100;   ///< block buffer
 inline constexpr std::size_t kBlockHeaderSize = 8;
 inline constexpr std::size_t kShortCommandSpan = 128;    ///< bytes a short command clears
+/// Shortest feature report that carries a block: report ID, header and at least one data byte.
+inline constexpr std::size_t kMinBlockReportLength = 1 + 8 + 1;
 inline constexpr std::uint8_t kHostMarker = 0xA5;
 inline constexpr std::uint8_t kDeviceMarker = 0x5A;
 inline constexpr std::uint8_t kBlockWriteFlag = 0x80;
