@@ -1,5 +1,7 @@
 #include "hid/emulated/demo_boards.h"
 
+#include "hid/emulated/demo_settings.h"
+
 namespace orvex::hid {
 
 namespace {
@@ -34,16 +36,20 @@ constexpr BoardIdentity kBootLoader{0x0912, 0x0100, 64, "", "", "Orvex boot load
 
 } // namespace
 
-std::shared_ptr<EmulatedBoard> makeFalconetBoard(const Clock&, std::string path)
+std::shared_ptr<EmulatedBoard> makeFalconetBoard(const Clock& clock, std::string path)
 {
-    return std::make_shared<EmulatedBoard>(identityOf(kFalconet, std::move(path)),
-                                           std::make_unique<InertFirmware>());
+    auto firmware = std::make_unique<FalconetFirmware>(clock);
+    fillFalconetDemoSettings(*firmware);
+    return std::make_shared<EmulatedBoard>(identityOf(kFalconet, std::move(path)), std::move(firmware));
 }
 
-std::shared_ptr<EmulatedBoard> makeKestrel32Board(const Clock&, std::string path)
+std::shared_ptr<EmulatedBoard> makeKestrel32Board(const Clock& clock, std::string path,
+                                                  const Kestrel32Firmware::Seed& seed)
 {
-    return std::make_shared<EmulatedBoard>(identityOf(kKestrel32, std::move(path)),
-                                           std::make_unique<InertFirmware>());
+    auto firmware = std::make_unique<Kestrel32Firmware>(clock, seed);
+    fillKestrel32DemoSettings(*firmware);
+    firmware->setMaxReplySize(kDemoKestrel32MaxReply);
+    return std::make_shared<EmulatedBoard>(identityOf(kKestrel32, std::move(path)), std::move(firmware));
 }
 
 std::shared_ptr<EmulatedBoard> makeBootLoaderBoard(std::string path)
