@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -213,12 +214,66 @@ public:
     void ShowParam();
     void RefreshParam();
 
+    // Factory (control_factory.cpp). Positions are pixels in the client area of the page chosen
+    // by pageSelector (0: page pageIndex of PageControl1, 1: of PageControl2; any other value
+    // leaves the control hidden). Caption labels stand 16 px above `top`, 3 px left of `left`;
+    // a caption height of 0 makes no label and gives an edit the default font.
+    QLabel* CreateStaticText(int left, int top, const QString& caption, std::uint8_t captionHeight,
+                             const QString& hint, std::uint8_t pageIndex, std::uint8_t pageSelector);
+    void CreateCheckBox(std::uint16_t width, std::uint16_t left, std::uint16_t top,
+                        const QString& caption, std::uint8_t captionHeight, const QString& hint,
+                        bool enabled, QCheckBox* checkBox, std::uint8_t pageIndex,
+                        std::uint8_t pageSelector);
+    void CreateEditBox(std::uint16_t width, std::uint16_t left, std::uint16_t top,
+                       const QString& caption, std::uint8_t captionHeight, const QString& hint,
+                       bool enabled, QLineEdit* edit, std::uint8_t pageIndex,
+                       std::uint8_t pageSelector);
+    void CreateComboBox(std::uint16_t width, std::uint16_t left, std::uint16_t top,
+                        const QString& caption, std::uint8_t captionHeight, const QString& hint,
+                        bool enabled, QComboBox* comboBox, std::uint8_t pageIndex,
+                        std::uint8_t pageSelector);
+    void CreateTrackBar(std::uint16_t width, std::uint16_t left, std::uint16_t top,
+                        const QString& caption, std::uint8_t captionHeight, const QString& hint,
+                        bool enabled, bool vertical, QSlider* trackBar, std::uint8_t pageIndex,
+                        std::uint8_t pageSelector);
+    /// The page a factory control goes on, nullptr for a selector other than 0 and 1.
+    QWidget* runtimePage(std::uint8_t pageIndex, std::uint8_t pageSelector) const;
+    /// On-enter of the factory's combo boxes: whitens the type list of a button row.
+    void ComboBoxEnter(QComboBox* sender);
+    /// Colours are QRgb values (0xAARRGGBB).
+    void ShowField(QLineEdit* control, const QString& text, std::uint32_t colour);
+    void ShowButtonFields(std::uint8_t row, std::uint8_t page, const QString& firstText,
+                          const QString& secondText, std::uint32_t filledColour,
+                          std::uint32_t emptyColour);
+    void TabSheetAxesActivate(std::uint8_t logicalRows, std::uint8_t physicalRows);
+    void TabSheetStandardActivate(std::uint16_t& x, std::uint16_t& y);
+
+    // page_physical_axes.cpp, page_logical_axes.cpp, page_equalizer.cpp. A record is the 8-byte
+    // (equalizer: 10-byte) record of `axis` inside the configuration image.
+    void TabSheetPhysicalAxesActivate(std::uint16_t& x, std::uint16_t& y, std::uint8_t rows);
+    void ShowPhysicalAxis(const std::uint8_t* record, std::uint8_t axis);
+    void RefreshPhysicalAxis(std::uint8_t* record, std::uint8_t axis);
+    void TabSheetLogicalAxesActivate(std::uint16_t& x, std::uint16_t& y, std::uint8_t rows);
+    void ShowLogicalAxis(const std::uint8_t* record, std::uint8_t axis);
+    void RefreshLogicalAxis(std::uint8_t* record, std::uint8_t axis);
+    void f_Combo_HID_USAGE_click(QComboBox* sender);
+    void TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, std::uint8_t rows);
+    void ShowEqualizerAxis(const std::uint8_t* record, std::uint8_t axis);
+    void RefreshEqualizerAxis(std::uint8_t* record, std::uint8_t axis);
+    void f_AXIS_Click(QLineEdit* sender);
+    void f_AXIS_Value_Change(QLineEdit* sender);
+    void f_AXIS_TrackBar_Refresh();
+    void TrackBar03Change(QSlider* sender);
+
     const MainFormServices& services() const { return m_services; }
 
 private:
     void buildFixedControls();
 
     MainFormServices m_services;
+    /// The device object of each line of DevListBox, checked out of HidCtl until the next
+    /// list rebuild hands it back.
+    std::vector<std::shared_ptr<hid::HidDevice>> m_lineDevices;
 };
 
 } // namespace orvex::app
