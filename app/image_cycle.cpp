@@ -165,7 +165,9 @@ void TMainForm::btnWriteParamClick()
 
 void TMainForm::WriteParameters()
 {
-    if (!reachesKnownDevice(*this))
+    // Checked before the controls are copied into the image: a write that cannot go out
+    // leaves everything as it was.
+    if (!reachesKnownDevice(*this) || !featureLengthUsable(*this, true))
         return;
     const bool cipher = ciphered(*this);
     if (cipher && !CpuIdValid)
@@ -199,7 +201,7 @@ void TMainForm::WriteParameters()
 
 void TMainForm::WritePhysicalButtons()
 {
-    if (!reachesKnownDevice(*this))
+    if (!reachesKnownDevice(*this) || !featureLengthUsable(*this, true))
         return;
     RefreshButtonsConfig();
     writeButtonBlock(*this, PhysButtons, kPhysButtonsAddress);
@@ -207,7 +209,7 @@ void TMainForm::WritePhysicalButtons()
 
 void TMainForm::WriteLogicalButtons()
 {
-    if (!reachesKnownDevice(*this))
+    if (!reachesKnownDevice(*this) || !featureLengthUsable(*this, true))
         return;
     RefreshMapperConfig();
     writeButtonBlock(*this, LogButtons, kLogButtonsAddress);
