@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
-#include <algorithm>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
