@@ -7,7 +7,7 @@
 namespace orvex {
 namespace {
 
-// The boot keyboard descriptor printed in the HID 1.11 specification (Appendix B.1 and the
+// The boot keyboard descriptor printed in the USB Device Class Definition for HID 1.11 (Appendix B.1 and the
 // keyboard example of Appendix E.6), byte for byte. No report IDs: 8 input bytes (modifiers,
 // reserved byte, six key codes) and one output byte (five LEDs and padding).
 const std::vector<std::uint8_t> kBootKeyboard{
