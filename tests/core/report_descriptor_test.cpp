@@ -7,9 +7,10 @@
 namespace orvex {
 namespace {
 
-// The boot keyboard descriptor printed in the USB Device Class Definition for HID 1.11 (Appendix B.1 and the
-// keyboard example of Appendix E.6), byte for byte. No report IDs: 8 input bytes (modifiers,
-// reserved byte, six key codes) and one output byte (five LEDs and padding).
+// The boot keyboard descriptor printed in the USB Device Class Definition for HID 1.11
+// (Appendix B.1 and the keyboard example of Appendix E.6), byte for byte. No report IDs:
+// 8 input bytes (modifiers, reserved byte, six key codes) and one output byte (five LEDs and
+// padding).
 const std::vector<std::uint8_t> kBootKeyboard{
     0x05, 0x01, 0x09, 0x06, 0xA1, 0x01, 0x05, 0x07, 0x19, 0xE0, 0x29, 0xE7, 0x15, 0x00, 0x25, 0x01,
     0x75, 0x01, 0x95, 0x08, 0x81, 0x02, 0x95, 0x01, 0x75, 0x08, 0x81, 0x01, 0x95, 0x05, 0x75, 0x01,
