@@ -88,12 +88,14 @@ bool TMainForm::ReadDATA(std::uint8_t command, std::uint16_t length, std::uint8_
     if (!SelectedDevice || !featureLengthUsable(*this, true) || !rangeFits(*this, offset, length, TransferData.size())
         || !rangeFits(*this, offset, length, destinationSize))
         return false;
+    if (length == 0)
+        return true; // nothing asked, nothing to exchange
 
     // The board decides how much one reply carries; the rest is asked for from where it ended.
     // Every exchange must pass: the destination is written only when all bytes arrived.
     std::uint16_t done = 0;
     std::uint16_t address = offset;
-    while (done < length) {
+    do {
         const auto wanted = static_cast<std::uint16_t>(length - done);
         const std::span<std::uint8_t> report(TransferReport.data(), FeatureLength);
         buildReadRequest(report, reportId, command, wanted, address);
@@ -106,7 +108,7 @@ bool TMainForm::ReadDATA(std::uint8_t command, std::uint16_t length, std::uint8_
         }
         done = static_cast<std::uint16_t>(done + TransferHeader.length);
         address = static_cast<std::uint16_t>(address + TransferHeader.length);
-    }
+    } while (done < length);
     std::copy_n(TransferData.begin() + offset, length, destination + offset);
     return true;
 }

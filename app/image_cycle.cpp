@@ -23,6 +23,8 @@ namespace {
 
 enum Page { kParametersPage = 0, kPhysButtonsPage = 1, kLogButtonsPage = 2 };
 
+constexpr std::size_t kCpuIdScratchSize = 128; ///< holds the 120-byte identifier reply
+
 /// The Kestrel32 board enciphers parameter transfers whenever the (hidden) cipher switch is on.
 bool ciphered(const TMainForm& form)
 {
@@ -218,7 +220,7 @@ void TMainForm::WriteLogicalButtons()
 void TMainForm::ReadCPUID()
 {
     // The identifier block is never enciphered: the key is what it provides.
-    std::array<std::uint8_t, kCpuIdReplySize + 8> scratch{};
+    std::array<std::uint8_t, kCpuIdScratchSize> scratch{};
     if (!ReadDATA(CommandTable[CMD_READ_CPUID], kCpuIdReplySize, scratch.data(), scratch.size(), 0)) {
         CpuIdValid = false;
         return;
