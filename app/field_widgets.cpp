@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -28,18 +29,26 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == m_type && m_handler) {
-            const auto* control = static_cast<QWidget*>(watched);
-            if (m_type != QEvent::MouseButtonPress || control->isEnabled()) {
-                // A copy: the handler may replace itself (or the pages may be rebuilt) meanwhile.
-                const std::function<void()> handler = m_handler;
-                handler();
-            }
+        if (event->type() == m_type && m_handler && counts(static_cast<QWidget*>(watched), event)) {
+            // A copy: the handler may replace itself meanwhile.
+            const std::function<void()> handler = m_handler;
+            handler();
         }
         return false;
     }
 
 private:
+    // Focus coming back with the window's activation or from the list's own drop-down is no
+    // entering of the control; a disabled control takes no clicks.
+    static bool counts(const QWidget* control, const QEvent* event)
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+            return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        }
+        return control->isEnabled();
+    }
+
     QEvent::Type m_type;
     std::function<void()> m_handler;
 };
