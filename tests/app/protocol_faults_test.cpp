@@ -214,10 +214,22 @@ TEST_F(ProtocolFaults, ProcessorIdentifierIsAskedForUpToThreeTimes)
         };
         addBoard(kestrel.board); // the arrival identifies the board selected before once more
         prompts.clear();
+        clock.clearPauses();
         selectBoard(kestrel.board->PnPInfo().DevicePath);
 
         const auto sent = kestrel.tap->sent();
-        ASSERT_EQ(sent.size(), std::min(failures + 1, 3u));
+        const unsigned attempts = std::min(failures + 1, 3u);
+        ASSERT_EQ(sent.size(), attempts);
+        // 100 ms after the pages are built and after each attempt; 1 ms after each request and
+        // after each of the two reports of a reply (a failed reply ends at its first report).
+        std::vector<std::uint32_t> pauses{100};
+        for (unsigned attempt = 1; attempt <= attempts; ++attempt) {
+            pauses.push_back(1);
+            if (attempt > failures)
+                pauses.insert(pauses.end(), {1, 1});
+            pauses.push_back(100);
+        }
+        EXPECT_EQ(clock.pauses(), pauses);
         for (const auto& request : sent)
             EXPECT_EQ(head(request.bytes, 9), bytesOf({0x59, 0xA5, 0xCA, 120, 0, 0, 0, 0, 0}));
         EXPECT_EQ(prompts.messages.size(), std::min(failures, 3u));
