@@ -3,10 +3,12 @@
 // pixel positions: the page layouts are tables of positions that must hold exactly.
 #include "app/TMainForm.h"
 #include "app/event_guard.h"
+#include "app/field_look.h"
 #include "app/field_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@ constexpr int kComboFontPx = 10;
 constexpr int kTrackBarMaximum = 255;
 constexpr int kTrackBarTicks = 5;
 const QColor kDisabledEditBackground(232, 232, 232);
+const QColor kDisabledText(80, 80, 80);
 
 /// Frees every control of a list up to its first empty slot and empties the slots.
 template <typename T, std::size_t N>
@@ -49,11 +52,11 @@ void freeGrid(std::array<T*, N>& grid)
     }
 }
 
-void setPixelFont(QWidget* control, int pixels)
+// A font height of 0 is the page's own height.
+void setPixelFont(QWidget* control, int pixels, const QWidget* page)
 {
-    QFont font = control->font();
-    font.setPixelSize(pixels);
-    control->setFont(font);
+    if (pixels == 0) pixels = QFontInfo(page != nullptr ? page->font() : control->font()).pixelSize();
+    control->setFont(runtimeFont(pixels));
 }
 
 void setHint(QWidget* control, const QString& hint)
@@ -100,7 +103,7 @@ QLabel* TMainForm::CreateStaticText(int left, int top, const QString& caption,
     QWidget* page = runtimePage(pageIndex, pageSelector);
     auto* label = new QLabel(caption, page != nullptr ? page : this);
     StaticTexts[StaticTextCount++] = label;
-    if (captionHeight != 0) setPixelFont(label, captionHeight);
+    setPixelFont(label, captionHeight, page);
     setHint(label, hint);
     label->move(left - 3, top - 16);
     label->adjustSize();
@@ -117,6 +120,7 @@ void TMainForm::CreateCheckBox(std::uint16_t width, std::uint16_t left, std::uin
     if (captionHeight != 0 && !caption.isEmpty())
         CreateStaticText(left, top - 3, caption, captionHeight, hint, pageIndex, pageSelector);
     setHint(checkBox, hint);
+    checkBox->setStyle(runtimeStyle(this));
     checkBox->setEnabled(enabled);
     placeOnPage(checkBox, runtimePage(pageIndex, pageSelector),
                 QRect(left, top - 5, width, kCheckBoxHeight));
@@ -131,7 +135,9 @@ void TMainForm::CreateEditBox(std::uint16_t width, std::uint16_t left, std::uint
         CreateStaticText(left, top, caption, captionHeight, hint, pageIndex, pageSelector);
     setHint(edit, hint);
     edit->setEnabled(enabled);
-    if (captionHeight != 0) setPixelFont(edit, captionHeight);
+    edit->setStyle(runtimeStyle(this));
+    QWidget* page = runtimePage(pageIndex, pageSelector);
+    setPixelFont(edit, captionHeight, page);
     if (!enabled) {
         // Created read-only on purpose: grey, with black text that stays readable.
         QPalette palette = edit->palette();
@@ -139,7 +145,7 @@ void TMainForm::CreateEditBox(std::uint16_t width, std::uint16_t left, std::uint
         palette.setColor(QPalette::All, QPalette::Text, Qt::black);
         edit->setPalette(palette);
     }
-    placeOnPage(edit, runtimePage(pageIndex, pageSelector), QRect(left, top, width, kEditHeight));
+    placeOnPage(edit, page, QRect(left, top, width, kEditHeight));
 }
 
 void TMainForm::CreateComboBox(std::uint16_t width, std::uint16_t left, std::uint16_t top,
@@ -152,7 +158,8 @@ void TMainForm::CreateComboBox(std::uint16_t width, std::uint16_t left, std::uin
     // A drop-down list with an edit field: the user may type, but typing adds no items.
     comboBox->setEditable(true);
     comboBox->setInsertPolicy(QComboBox::NoInsert);
-    setPixelFont(comboBox, kComboFontPx);
+    comboBox->setStyle(runtimeStyle(this));
+    setPixelFont(comboBox, kComboFontPx, nullptr);
     setHint(comboBox, hint);
     comboBox->setEnabled(enabled);
     setOnEnter(comboBox, [this, comboBox] {
@@ -263,6 +270,13 @@ void TMainForm::TabSheetActivate()
     if (GroupBoxCommon->parentWidget() != Parameters) {
         GroupBoxCommon->setParent(Parameters);
         GroupBoxCommon->show();
+    }
+    // Many values stand in disabled edits (the equalizer's points, pass-through fields): their
+    // text must stay readable, also on the highlighted equalizer row.
+    for (QWidget* page : {Parameters, PA_TAB, LA_TAB, EQ_TAB}) {
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+        page->setPalette(palette);
     }
     if (deviceKind() == LastKind) return;
     TabSheetClear();

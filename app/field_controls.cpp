@@ -34,7 +34,9 @@ std::string GridControls::editText(std::uint8_t slot) const
 
 void GridControls::setEditText(std::uint8_t slot, const std::string& text)
 {
-    at(m_edits, slot)->setText(QString::fromStdString(text));
+    QLineEdit* edit = at(m_edits, slot);
+    edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0); // a number wider than its edit shows its leading digits
 }
 
 bool GridControls::isChecked(std::uint8_t slot) const { return at(m_checks, slot)->isChecked(); }

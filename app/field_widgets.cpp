@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -95,7 +96,10 @@ void setComboItemIndex(QComboBox* combo, int index)
     if (index < 0 || index >= combo->count()) index = -1;
     combo->setCurrentIndex(index);
     // An editable list keeps whatever the user typed when the index does not change.
-    if (combo->isEditable()) combo->setEditText(index >= 0 ? combo->itemText(index) : QString());
+    if (combo->isEditable()) {
+        combo->setEditText(index >= 0 ? combo->itemText(index) : QString());
+        combo->lineEdit()->setCursorPosition(0); // a long item shows its beginning
+    }
 }
 
 void setOnEnter(QWidget* control, std::function<void()> handler)
