@@ -94,5 +94,46 @@ TEST_F(ShellSelection, UnplugAndPlugReselectsByPath)
     EXPECT_TRUE(form->Timer2->isActive());
 }
 
+TEST_F(ShellSelection, Kestrel32WithProDescriptorGetsTheProLabelAndItsKey)
+{
+    addKestrel32();
+    selectBoard(hid::kDemoKestrel32Path);
+
+    EXPECT_EQ(form->deviceKind(), app::kKindKestrel32);
+    EXPECT_TRUE(form->IsPro);
+    EXPECT_EQ(form->Label3->text(), "Orvex Kestrel32 device(PRO)");
+    EXPECT_TRUE(form->CpuIdValid);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messageTexts().join(" | ").toStdString();
+    for (QWidget* enabled : std::initializer_list<QWidget*>{
+             form->btnReadParam, form->btnLoadParam, form->btnReset, form->btnBootloader,
+             form->Calibration, form->btnSTART, form->btnEND, form->btnCANCEL})
+        EXPECT_TRUE(enabled->isEnabled()) << enabled->objectName().toStdString();
+    EXPECT_TRUE(form->btnBootloader->toolTip().isEmpty());
+}
+
+TEST_F(ShellSelection, BootLoaderIsListedByItsIdsAndLeavesNoWayToSend)
+{
+    addFalconet();
+    addBootLoader();
+    ASSERT_EQ(lineTexts(), (QStringList{"Orvex Falconet v 01.05", "Device VID=7A5C PID=0912"}));
+    selectBoard(hid::kDemoFalconetPath);
+    form->btnWriteParam->setEnabled(true); // as after a read
+
+    selectBoard(hid::kDemoBootLoaderPath);
+    EXPECT_EQ(form->deviceKind(), 0);
+    EXPECT_EQ(form->Label3->text(), "Orvex-Bootloader");
+    EXPECT_EQ(historyLines(), (QStringList{"Product Name: ", "Firmware version: 01.00",
+                                           "Orvex boot loader (emulated)"}));
+    for (QWidget* disabled : std::initializer_list<QWidget*>{
+             form->btnReadParam, form->btnWriteParam, form->btnLoadParam, form->btnSaveParam,
+             form->btnReset, form->btnBootloader, form->Calibration, form->btnSTART, form->btnEND,
+             form->btnCANCEL, form->ComboBox2})
+        EXPECT_FALSE(disabled->isEnabled()) << disabled->objectName().toStdString();
+    EXPECT_FALSE(form->Timer2->isActive()) << "the armed read of the Falconet must not reach it";
+    EXPECT_FALSE(form->PageControl2->isVisible());
+    EXPECT_TRUE(form->Edit_SIZE->text().isEmpty());
+    EXPECT_TRUE(form->Edit_SIZE->toolTip().isEmpty());
+}
+
 } // namespace
 } // namespace orvex::test
