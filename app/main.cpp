@@ -7,6 +7,7 @@
 #include "app/key_probe.h"
 #include "hid/emulated/demo_boards.h"
 #include "hid/hid_ctl.h"
+#include "hid/hidapi/hidapi_backend.h"
 #include "hid/trace_log.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ void scheduleScreenshot(app::TMainForm& form, const QString& file)
 std::vector<std::unique_ptr<hid::HidBackend>> makeBackends(const app::CommandLine& line, const Clock& clock)
 {
     std::vector<std::unique_ptr<hid::HidBackend>> backends;
+    backends.push_back(std::make_unique<hid::HidapiBackend>());
     if (line.demo)
         backends.push_back(hid::makeDemoBackend(clock));
     return backends;
