@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +13,10 @@
 namespace orvex::test {
 namespace {
 
-using ShellSelection = MainFormFixture;
+class ShellSelection : public MainFormFixture {
+protected:
+    void addHistoryMarker() { form->addHistoryLine("marker"); }
+};
 
 TEST_F(ShellSelection, ListsOnlyAcceptedProductIdsWithTheirLineTexts)
 {
@@ -76,7 +80,11 @@ TEST_F(ShellSelection, UnplugAndPlugReselectsByPath)
     selectBoard(hid::kDemoFalconetPath);
     ASSERT_EQ(form->deviceKind(), app::kKindFalconet);
 
+    addHistoryMarker();
     unplug(hid::kDemoFalconetPath);
+    EXPECT_TRUE(historyLines().isEmpty()) << "AutoClear empties the log on every selection";
+    EXPECT_FALSE(form->btnReset->isEnabled());
+    EXPECT_FALSE(form->btnBootloader->isEnabled());
     EXPECT_EQ(form->DevListBox->count(), 2);
     EXPECT_EQ(form->DevListBox->currentRow(), -1);
     EXPECT_EQ(form->SelectedDevice, nullptr);
@@ -133,6 +141,29 @@ TEST_F(ShellSelection, BootLoaderIsListedByItsIdsAndLeavesNoWayToSend)
     EXPECT_FALSE(form->PageControl2->isVisible());
     EXPECT_TRUE(form->Edit_SIZE->text().isEmpty());
     EXPECT_TRUE(form->Edit_SIZE->toolTip().isEmpty());
+}
+
+TEST_F(ShellSelection, RecognisedIdsWithoutFeatureReportAreUnknown)
+{
+    addInertBoard(identity(0x0115, "Kestrel32", 0x0100, 0));
+    selectLine(0);
+    EXPECT_EQ(form->deviceKind(), 0);
+    EXPECT_EQ(form->Label3->text(), "Unknown device");
+    EXPECT_TRUE(clock.pauses().empty());
+}
+
+TEST_F(ShellSelection, KeyboardMovesTheSelectionAndIdentifies)
+{
+    addFalconet();
+    addKestrel32();
+    selectLine(0);
+    ASSERT_EQ(form->deviceKind(), app::kKindFalconet);
+
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->DevListBox, &down);
+    settle();
+    EXPECT_EQ(form->DevListBox->currentRow(), 1);
+    EXPECT_EQ(form->deviceKind(), app::kKindKestrel32);
 }
 
 } // namespace
