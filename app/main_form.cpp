@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <initializer_list>
+#include <memory>
 
 #ifndef ORVEX_VERSION_TEXT
 #define ORVEX_VERSION_TEXT "0.0.0"
@@ -26,33 +27,74 @@ namespace {
 /// Parameter read from non-volatile memory: the command the automatic read sends.
 constexpr std::uint8_t kReadParametersCommand = 5;
 
-/// Connects a Qt signal to a handler of the form; the handler runs inside the exception guard.
+/// A device notice that comes while a handler runs is delivered this much later.
+constexpr int kDeviceChangeRetryMs = 50;
+
+/// Runs the window's handlers inside the exception guard and knows whether one is running. A
+/// handler may open a modal box, whose event loop lets timer ticks and device notices through;
+/// those wait until the handler is done, so the device list is never rebuilt under a transfer.
+class HandlerRunner {
+public:
+    explicit HandlerRunner(TMainForm& form) : m_form(form) {}
+
+    void run(void (TMainForm::*handler)())
+    {
+        ++m_depth;
+        runGuarded(m_form.services().prompts, [this, handler] { (m_form.*handler)(); });
+        --m_depth;
+    }
+    bool busy() const { return m_depth > 0; }
+
+    /// The list rebuild; postponed (once, however many notices come) while a handler runs.
+    static void deviceChange(const std::shared_ptr<HandlerRunner>& runner)
+    {
+        if (!runner->busy()) {
+            runner->m_deviceChangePending = false;
+            runner->run(&TMainForm::HidCtlDeviceChange);
+        } else if (!runner->m_deviceChangePending) {
+            runner->m_deviceChangePending = true;
+            QTimer::singleShot(kDeviceChangeRetryMs, &runner->m_form, [runner] {
+                runner->m_deviceChangePending = false;
+                deviceChange(runner);
+            });
+        }
+    }
+
+private:
+    TMainForm& m_form;
+    int m_depth = 0;
+    bool m_deviceChangePending = false;
+};
+
 template <class Sender, class Signal>
-void connectGuarded(TMainForm& form, Sender* sender, Signal signal, void (TMainForm::*handler)())
+void connectHandler(const std::shared_ptr<HandlerRunner>& runner, TMainForm& form, Sender* sender,
+                    Signal signal, void (TMainForm::*handler)())
 {
-    QObject::connect(sender, signal, &form, [&form, handler] {
-        runGuarded(form.services().prompts, [&form, handler] { (form.*handler)(); });
-    });
+    QObject::connect(sender, signal, &form, [runner, handler] { runner->run(handler); });
 }
 
 void connectHandlers(TMainForm& form)
 {
-    Prompts& prompts = form.services().prompts;
+    const auto runner = std::make_shared<HandlerRunner>(form);
     hid::HidCtl& hid = form.services().hid;
-    hid.OnDeviceChange = [&form, &prompts] {
-        runGuarded(prompts, [&form] { form.HidCtlDeviceChange(); });
-    };
-    hid.OnEnumerate = [&form, &prompts](hid::HidDevice& device, int index) {
+    hid.OnDeviceChange = [runner] { HandlerRunner::deviceChange(runner); };
+    // Enumeration runs inside the list rebuild; its guard only keeps a failure from unwinding
+    // through the controller.
+    hid.OnEnumerate = [&form](hid::HidDevice& device, int index) {
         bool goOn = true;
-        runGuarded(prompts, [&] { goOn = form.HidCtlEnumerate(device, index); });
+        runGuarded(form.services().prompts, [&] { goOn = form.HidCtlEnumerate(device, index); });
         return goOn;
     };
 
-    connectGuarded(form, static_cast<DeviceListBox*>(form.DevListBox), &DeviceListBox::userClicked,
-                   &TMainForm::DevListBoxClick);
-    connectGuarded(form, form.Timer2, &QTimer::timeout, &TMainForm::Timer2Timer);
-    connectGuarded(form, form.cbAutoReadParam, &QCheckBox::toggled, &TMainForm::cbAutoReadParamClick);
-    connectGuarded(form, form.PageControl1, &QTabWidget::currentChanged, &TMainForm::PageControl1Change);
+    connectHandler(runner, form, static_cast<DeviceListBox*>(form.DevListBox),
+                   &DeviceListBox::userClicked, &TMainForm::DevListBoxClick);
+    // A tick while a handler runs is skipped; the timer stays armed and comes again.
+    QObject::connect(form.Timer2, &QTimer::timeout, &form, [runner] {
+        if (!runner->busy())
+            runner->run(&TMainForm::Timer2Timer);
+    });
+    connectHandler(runner, form, form.cbAutoReadParam, &QCheckBox::toggled, &TMainForm::cbAutoReadParamClick);
+    connectHandler(runner, form, form.PageControl1, &QTabWidget::currentChanged, &TMainForm::PageControl1Change);
 
     struct ButtonHandler {
         QPushButton* button;
@@ -68,7 +110,7 @@ void connectHandlers(TMainForm& form)
         {form.btnCANCEL, &TMainForm::btnCANCELClbClick},
     };
     for (const ButtonHandler& entry : buttons)
-        connectGuarded(form, entry.button, &QPushButton::clicked, entry.handler);
+        connectHandler(runner, form, entry.button, &QPushButton::clicked, entry.handler);
 }
 
 } // namespace

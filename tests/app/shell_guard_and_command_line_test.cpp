@@ -45,6 +45,27 @@ TEST_F(ShellGuard, ClickHandlerFailureLeavesTheWindowUsable)
     EXPECT_TRUE(form->btnSaveParam->isEnabled());
 }
 
+TEST_F(ShellGuard, DeviceChangeDuringAModalBoxWaitsForTheHandler)
+{
+    // A board that answers zeros fails the read, and the read shows its error box.
+    addInertBoard(identity(0x0109, "Falconet", 0x0105, 64));
+    selectLine(0);
+    bool listKeptDuringBox = false;
+    prompts.onMessage = [&](const ScriptedPrompts::Message&) {
+        // The board goes while the box is open; the box's event loop runs meanwhile.
+        backend->setPlugged("emulated:pid-265", false);
+        settle();
+        listKeptDuringBox = form->DevListBox->count() == 1 && form->SelectedDevice != nullptr;
+    };
+    form->btnReadParam->click();
+    prompts.onMessage = nullptr;
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(listKeptDuringBox);
+
+    EXPECT_TRUE(waitUntil([&] { return form->DevListBox->count() == 0; }));
+    EXPECT_EQ(form->SelectedDevice, nullptr);
+}
+
 TEST(ShellCommandLine, ParsesOptionsAndRefusesTheRest)
 {
     EXPECT_FALSE(app::parseCommandLine({}).demo);

@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -61,6 +62,18 @@ protected:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
+    }
+
+    /// Runs the event loop until `done()` holds or `ms` milliseconds of real time have passed;
+    /// for what the window delays by a timer. Returns `done()`.
+    template <class Predicate>
+    static bool waitUntil(Predicate done, int ms = 2000)
+    {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!done() && elapsed.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+        return done();
     }
 
     /// Adds a board to the emulated backend and lets its arrival rebuild the list.
