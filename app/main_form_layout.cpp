@@ -113,6 +113,7 @@ void TMainForm::buildFixedControls()
     GroupBox3->setFont(pixelFont(QFont(QStringLiteral("Arial")), kStripFontPx));
     Label3 = place<QLabel>(GroupBox3, "Label3", 12, 14, 400, 28);
     Label3->setFont(pixelFont(GroupBox3->font(), kDeviceNameFontPx, true));
+    Label3->setText(QStringLiteral("*"));
     ComboBox1 = place<QComboBox>(GroupBox3, "ComboBox1", 420, 16, 120, 24);
     ComboBox2 = place<QComboBox>(GroupBox3, "ComboBox2", 430, 16, 100, 24);
     Edit_ADR = place<QLineEdit>(GroupBox3, "Edit_ADR", 540, 16, 40, 24);

@@ -27,6 +27,7 @@ TEST_F(ShellMainWindow, StartsWithNothingToDoButTheTwoOptions)
     EXPECT_TRUE(form->cbRegFile->isEnabled());
     EXPECT_FALSE(form->cbRegFile->isChecked());
     EXPECT_EQ(form->deviceKind(), 0);
+    EXPECT_TRUE(form->Label3->text().isEmpty()) << "the first list build clears the \"*\"";
     EXPECT_FALSE(form->Timer2->isActive());
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(prompts.exceptions.isEmpty());
