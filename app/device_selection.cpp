@@ -1,6 +1,7 @@
 // The device list, and identification of the selected device: which family it belongs to
 // decides which pages are built, which buttons are enabled and whether transfers are enciphered.
 #include "app/TMainForm.h"
+#include "app/app_title.h"
 #include "app/prompts.h"
 #include "core/device_identity.h"
 #include "core/registry_script.h"
@@ -72,7 +73,6 @@ void TMainForm::DevListBoxClick()
         return;
 
     SelectedDevice = m_lineDevices[static_cast<std::size_t>(row)];
-    // Held locally: a handler below may rebuild the list and drop the selection meanwhile.
     const std::shared_ptr<hid::HidDevice> device = SelectedDevice;
     const hid::HidAttributes attributes = device->Attributes();
     FeatureLength = device->GetCaps().FeatureReportByteLength;
@@ -95,10 +95,10 @@ void TMainForm::DevListBoxClick()
     const QString openError = fromUtf8(device->openError());
     if (!openError.isEmpty()) {
         addHistoryLine(openError);
-        // Queued: a modal box inside the selection would let device changes run meanwhile.
+        // Shown once the selection is done, as the exception display is.
         Prompts& prompts = m_services.prompts;
         QTimer::singleShot(0, this, [&prompts, openError] {
-            prompts.messageBox(openError, QStringLiteral("Orvex Device Config"), Prompts::Icon::Warning);
+            prompts.messageBox(openError, QString::fromLatin1(kApplicationTitle), Prompts::Icon::Warning);
         });
     }
 

@@ -1,6 +1,7 @@
 // Entry point: builds the application objects (clock, prompts, registry probe, device
 // controller with its backends) and hands them to the main window, then runs the event loop.
 #include "app/TMainForm.h"
+#include "app/app_title.h"
 #include "app/command_line.h"
 #include "app/dialog_prompts.h"
 #include "app/event_guard.h"
@@ -22,7 +23,7 @@ namespace {
 
 using namespace orvex;
 
-const QString kApplicationTitle = QStringLiteral("Orvex Device Config");
+const QString kTitle = QString::fromLatin1(app::kApplicationTitle);
 
 void printTo(std::FILE* stream, const QString& text)
 {
@@ -37,7 +38,7 @@ public:
     {
         printTo(stderr, title + QStringLiteral(": ") + text + QStringLiteral("\n"));
     }
-    void showException(const QString& message) override { messageBox(message, kApplicationTitle, Icon::Error); }
+    void showException(const QString& message) override { messageBox(message, kTitle, Icon::Error); }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
@@ -118,12 +119,12 @@ int main(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationName(kTitle);
     QApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION_TEXT));
 
     // Anything thrown while the window is built is shown like any other failure; the event loop
     // itself never lets an exception through (every handler is guarded).
-    app::DialogPrompts dialogs(kApplicationTitle);
+    app::DialogPrompts dialogs(kTitle);
     ConsolePrompts console;
     app::Prompts& prompts = line.screenshotFile.isEmpty() ? static_cast<app::Prompts&>(dialogs) : console;
     try {

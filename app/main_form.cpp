@@ -1,6 +1,7 @@
 // Construction of the main window, its handler wiring, the automatic-read timer and the memory
 // selector. The fixed controls themselves are laid out in main_form_layout.cpp.
 #include "app/TMainForm.h"
+#include "app/app_title.h"
 #include "app/device_list_box.h"
 #include "app/event_guard.h"
 #include "hid/hid_ctl.h"
@@ -134,7 +135,7 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
     for (QWidget* control : std::initializer_list<QWidget*>{Calibration, btnSTART, btnEND, btnCANCEL, ComboBox2})
         control->setEnabled(false);
     CpuIdValid = false;
-    setWindowTitle(QStringLiteral("Orvex Device Config  " ORVEX_VERSION_TEXT));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle) + QStringLiteral("  " ORVEX_VERSION_TEXT));
 
     connectHandlers(*this);
 }
