@@ -55,8 +55,19 @@ void freeGrid(std::array<T*, N>& grid)
 // A font height of 0 is the page's own height.
 void setPixelFont(QWidget* control, int pixels, const QWidget* page)
 {
-    if (pixels == 0) pixels = QFontInfo(page != nullptr ? page->font() : control->font()).pixelSize();
-    control->setFont(runtimeFont(pixels));
+    const QFont& inherited = page != nullptr ? page->font() : control->font();
+    if (pixels == 0)
+        pixels = inherited.pixelSize() > 0 ? inherited.pixelSize() : QFontInfo(inherited).pixelSize();
+    QFont font = runtimeFont(pixels);
+    // Most controls of the axes pages take their page's font as it is.
+    if (page != nullptr && control->parentWidget() == page && inherited == font) return;
+    control->setFont(font);
+}
+
+// New controls are enabled; enabling one again still costs a round of state updates.
+void setEnabledState(QWidget* control, bool enabled)
+{
+    if (control->isEnabled() != enabled) control->setEnabled(enabled);
 }
 
 void setHint(QWidget* control, const QString& hint)
@@ -80,12 +91,12 @@ QWidget* TMainForm::runtimePage(std::uint8_t pageIndex, std::uint8_t pageSelecto
 
 namespace {
 
-// Moves a control the caller created onto its page. Without a page it stays a hidden child of
-// the main window, which still frees it.
+// Moves a control the caller created onto its page (callers that create it there already save
+// the move). Without a page it stays a hidden child of the main window, which still frees it.
 void placeOnPage(QWidget* control, QWidget* page, const QRect& geometry)
 {
     if (page != nullptr) {
-        control->setParent(page);
+        if (control->parentWidget() != page) control->setParent(page);
         control->setGeometry(geometry);
         control->show();
     } else {
@@ -121,7 +132,7 @@ void TMainForm::CreateCheckBox(std::uint16_t width, std::uint16_t left, std::uin
         CreateStaticText(left, top - 3, caption, captionHeight, hint, pageIndex, pageSelector);
     setHint(checkBox, hint);
     checkBox->setStyle(runtimeStyle(this));
-    checkBox->setEnabled(enabled);
+    setEnabledState(checkBox, enabled);
     placeOnPage(checkBox, runtimePage(pageIndex, pageSelector),
                 QRect(left, top - 5, width, kCheckBoxHeight));
 }
@@ -134,7 +145,7 @@ void TMainForm::CreateEditBox(std::uint16_t width, std::uint16_t left, std::uint
     if (captionHeight != 0 && !caption.isEmpty())
         CreateStaticText(left, top, caption, captionHeight, hint, pageIndex, pageSelector);
     setHint(edit, hint);
-    edit->setEnabled(enabled);
+    setEnabledState(edit, enabled);
     edit->setStyle(runtimeStyle(this));
     QWidget* page = runtimePage(pageIndex, pageSelector);
     setPixelFont(edit, captionHeight, page);
@@ -158,10 +169,9 @@ void TMainForm::CreateComboBox(std::uint16_t width, std::uint16_t left, std::uin
     // A drop-down list with an edit field: the user may type, but typing adds no items.
     comboBox->setEditable(true);
     comboBox->setInsertPolicy(QComboBox::NoInsert);
-    comboBox->setStyle(runtimeStyle(this));
     setPixelFont(comboBox, kComboFontPx, nullptr);
     setHint(comboBox, hint);
-    comboBox->setEnabled(enabled);
+    setEnabledState(comboBox, enabled);
     setOnEnter(comboBox, [this, comboBox] {
         runGuarded(services().prompts, [this, comboBox] { ComboBoxEnter(comboBox); });
     });
@@ -178,7 +188,7 @@ void TMainForm::CreateTrackBar(std::uint16_t width, std::uint16_t left, std::uin
     if (captionHeight != 0 && !caption.isEmpty())
         CreateStaticText(left, top, caption, captionHeight, hint, pageIndex, pageSelector);
     setHint(trackBar, hint);
-    trackBar->setEnabled(enabled);
+    setEnabledState(trackBar, enabled);
     // `width` is the bar's length; it is as thick as the platform's track bar across.
     trackBar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
     // Position 0 stands at the top of a vertical bar.
@@ -278,6 +288,10 @@ void TMainForm::TabSheetActivate()
         palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
         page->setPalette(palette);
     }
+    // The axes pages hold run-time controls only: they get the controls' font, at the height
+    // the rest of the window has.
+    for (QWidget* page : {PA_TAB, LA_TAB, EQ_TAB})
+        page->setFont(runtimeFont(QFontInfo(Parameters->font()).pixelSize()));
     if (deviceKind() == LastKind) return;
     TabSheetClear();
     SheetOption0Activate();
@@ -299,19 +313,20 @@ void TMainForm::TabSheetAxesActivate(std::uint8_t logicalRows, std::uint8_t phys
 
 void TMainForm::TabSheetStandardActivate(std::uint16_t& x, std::uint16_t& y)
 {
-    auto* version = new QLineEdit(this);
+    QWidget* page = runtimePage(0, 0);
+    auto* version = new QLineEdit(page);
     CreateEditBox(35, x, y, QString(), 13, QString(), false, version, 0, 0);
     CommonEdits[0] = version;
     version->hide();
     x += 53;
 
-    auto* calibration = new QCheckBox(this);
+    auto* calibration = new QCheckBox(page);
     CreateCheckBox(15, x, y + 3, QStringLiteral("Clb"), 13, QStringLiteral("Калибровка"), false,
                    calibration, 0, 0);
     CommonChecks[0] = calibration;
     x += 26;
 
-    auto* dynamicFilter = new QCheckBox(this);
+    auto* dynamicFilter = new QCheckBox(page);
     CreateCheckBox(15, x, y + 3, QStringLiteral("DF"), 13, QStringLiteral("Динамический фильтр"),
                    true, dynamicFilter, 0, 0);
     CommonChecks[1] = dynamicFilter;

@@ -30,6 +30,7 @@ void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std:
 {
     const std::uint16_t x0 = x;
     const std::uint16_t y0 = y;
+    QWidget* tab = form.runtimePage(page.pageIndex, kAxesPageSelector);
     for (std::uint8_t row = 0; row < rows; ++row) {
         const std::uint8_t captionHeight = row == 0 ? page.captionHeight : 0;
         y = static_cast<std::uint16_t>(y0 + kRowPitch * row);
@@ -43,7 +44,7 @@ void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std:
             QWidget* control = nullptr;
             switch (column.control) {
             case fields::Control::Check: {
-                auto* box = new QCheckBox(&form);
+                auto* box = new QCheckBox(tab);
                 page.grids.checks[slot] = box;
                 form.CreateCheckBox(column.width, x, y + 3, caption, captionHeight, hint,
                                     column.enabled, box, page.pageIndex, kAxesPageSelector);
@@ -51,7 +52,7 @@ void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std:
                 break;
             }
             case fields::Control::Edit: {
-                auto* edit = new QLineEdit(&form);
+                auto* edit = new QLineEdit(tab);
                 page.grids.edits[slot] = edit;
                 form.CreateEditBox(column.width, x, y, caption, captionHeight, hint,
                                    column.enabled, edit, page.pageIndex, kAxesPageSelector);
@@ -59,11 +60,11 @@ void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std:
                 break;
             }
             case fields::Control::List: {
-                auto* combo = new QComboBox(&form);
+                auto* combo = new QComboBox(tab);
                 page.grids.combos[slot] = combo;
                 form.CreateComboBox(column.width, x, y, caption, captionHeight, hint,
                                     column.enabled, combo, page.pageIndex, kAxesPageSelector);
-                for (const char* item : column.items) combo->addItem(QString::fromUtf8(item));
+                combo->addItems(itemTexts(column.items));
                 setComboItemIndex(combo, -1); // a new list shows no selection until a read
                 control = combo;
                 break;

@@ -91,6 +91,14 @@ int comboItemIndex(const QComboBox* combo)
     return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
+QStringList itemTexts(fields::ValueList items)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const char* item : items) texts << QString::fromUtf8(item);
+    return texts;
+}
+
 void setComboItemIndex(QComboBox* combo, int index)
 {
     if (index < 0 || index >= combo->count()) index = -1;

@@ -3,7 +3,10 @@
 // control carries (row, button or point number), background colours that also hold while the
 // control is disabled, the list index as the pages understand it, and the two widget events the
 // pages listen to that Qt has no signal for (a combo box receiving the focus, a mouse press).
+#include "core/field_engine.h"
+
 #include <QColor>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,6 +30,9 @@ QColor windowColour();
 /// The index of the item whose text equals the combo box's current text, -1 when none does
 /// (the user may have typed a text that is no item).
 int comboItemIndex(const QComboBox* combo);
+
+/// The texts of a value list, for a combo box's items.
+QStringList itemTexts(fields::ValueList items);
 
 /// Selects item `index` and shows its text; -1 (or any index without an item) shows no selection
 /// and an empty text.

@@ -120,6 +120,7 @@ const CommonControl kKestrelPage[] = {
 
 void placeCommonControls(TMainForm& form, std::span<const CommonControl> controls)
 {
+    QWidget* page = form.runtimePage(0, 0);
     for (const CommonControl& c : controls) {
         const QGroupBox* anchor = c.anchor == Anchor::Common ? form.GroupBoxCommon : form.GroupBox6;
         const auto left = static_cast<std::uint16_t>(anchor->x() + c.left);
@@ -131,25 +132,25 @@ void placeCommonControls(TMainForm& form, std::span<const CommonControl> control
         QWidget* control = nullptr;
         switch (c.control) {
         case Control::Check: {
-            auto* box = new QCheckBox(&form);
+            auto* box = new QCheckBox(page);
             form.CommonChecks[c.slot] = box;
             form.CreateCheckBox(c.width, left, top, caption, kLabelHeight, hint, enabled, box, 0, 0);
             control = box;
             break;
         }
         case Control::Edit: {
-            auto* edit = new QLineEdit(&form);
+            auto* edit = new QLineEdit(page);
             form.CommonEdits[c.slot] = edit;
             form.CreateEditBox(c.width, left, top, caption, kLabelHeight, hint, enabled, edit, 0, 0);
             control = edit;
             break;
         }
         case Control::List: {
-            auto* combo = new QComboBox(&form);
+            auto* combo = new QComboBox(page);
             form.CommonCombos[c.slot] = combo;
             form.CreateComboBox(c.width, left, top, caption, kListLabelHeight, hint, enabled, combo,
                                 0, 0);
-            for (const char* item : c.items) combo->addItem(QString::fromUtf8(item));
+            combo->addItems(itemTexts(c.items));
             setComboItemIndex(combo, -1);
             control = combo;
             break;
@@ -169,11 +170,14 @@ GridControls commonControls(TMainForm& form)
 
 void TMainForm::SheetOption0Activate()
 {
-    GroupBoxCommon->hide();
     ImageSize = 0;
     const int kind = deviceKind();
-    if (const fields::ImageLayout* layout = fields::imageLayout(kind)) {
-        GroupBoxCommon->show();
+    const fields::ImageLayout* layout = fields::imageLayout(kind);
+    // Shown only for a kind with an image (hiding it first would only repaint the page twice).
+    GroupBoxCommon->setVisible(layout != nullptr);
+    if (layout != nullptr) {
+        // The axes pages are built out of sight; the tab control shows them all at the end.
+        PageControl2->hide();
         ImagePtr = kind == kKindFalconet ? FalconetImage.data() : Kestrel32Image.data();
         ImageSize = layout->imageSize;
         FEATURE_REPORT_ID->setText(QStringLiteral("89"));

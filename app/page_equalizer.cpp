@@ -56,6 +56,7 @@ void TMainForm::TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, st
 {
     const std::uint16_t x0 = x;
     const std::uint16_t y0 = y;
+    QWidget* page = runtimePage(kPageIndex, kSelector);
     for (std::uint8_t row = 0; row < rows; ++row) {
         const std::uint8_t captionHeight = row == 0 ? kCaptionHeight : 0;
         y = static_cast<std::uint16_t>(y0 + kRowPitch * row);
@@ -63,7 +64,7 @@ void TMainForm::TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, st
         createRowNumber(*this, x, y, row, QStringLiteral("Phisical Axes"), kPageIndex);
         x += kRowNumberWidth;
         for (unsigned point = 0; point <= kLastPoint; ++point) {
-            auto* edit = new QLineEdit(this);
+            auto* edit = new QLineEdit(page);
             EqPointEdits[row * 16u + point] = edit;
             CreateEditBox(kPointWidth, x, y, QStringLiteral("   %1%").arg(point * 10),
                           captionHeight, QString(), true, edit, kPageIndex, kSelector);
@@ -85,7 +86,7 @@ void TMainForm::TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, st
     for (unsigned point = 0; point <= kLastPoint; ++point) {
         y = y0;
         x += kBarPitch;
-        auto* bar = new QSlider(this);
+        auto* bar = new QSlider(page);
         EqPointBars[point] = bar;
         CreateTrackBar(kBarLength, x, y0, QStringLiteral(" %1%").arg(point * 10), kCaptionHeight,
                        QString(), true, true, bar, kPageIndex, kSelector);
@@ -96,7 +97,7 @@ void TMainForm::TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, st
 
     y = y0;
     x += kLinkedGap;
-    EqLinkedBox = new QCheckBox(this);
+    EqLinkedBox = new QCheckBox(page);
     CreateCheckBox(12, x, y0 + 3, QStringLiteral("Linked"), kCaptionHeight,
                    QStringLiteral("Связанные значения"), true, EqLinkedBox, kPageIndex, kSelector);
     EqLinkedBox->setChecked(false);
