@@ -264,6 +264,9 @@ public:
     void f_AXIS_Value_Change(QLineEdit* sender);
     void f_AXIS_TrackBar_Refresh();
     void TrackBar03Change(QSlider* sender);
+    /// True while ShowEqualizerAxis puts read values into the point edits: "Linked" then
+    /// leaves them as they are.
+    bool m_showingEqualizer = false;
 
     const MainFormServices& services() const { return m_services; }
 

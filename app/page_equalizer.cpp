@@ -105,8 +105,14 @@ void TMainForm::TabSheetEqualizerActivate(std::uint16_t& x, std::uint16_t& y, st
 
 void TMainForm::ShowEqualizerAxis(const std::uint8_t* record, std::uint8_t axis)
 {
+    // The texts' change events still select the row and move the bars, but "Linked" must not
+    // turn the curve just read into a straight line: the next write would store the line.
+    // (Showing converts no text, and the change handlers run guarded: nothing throws here.)
+    const bool outer = m_showingEqualizer;
+    m_showingEqualizer = true;
     GridControls row = rowControls(*this, axis);
     fields::showFields(fields::equalizerFields(), {record, fields::kEqualizerRecordSize}, row);
+    m_showingEqualizer = outer;
 }
 
 void TMainForm::RefreshEqualizerAxis(std::uint8_t* record, std::uint8_t axis)
@@ -160,7 +166,7 @@ void TMainForm::TrackBar03Change(QSlider* sender)
     EqPointEdits[selected + point]->setText(QString::number(kTopValue - sender->value()));
     const int first = pointValue(EqPointEdits[selected]);
     const int last = pointValue(EqPointEdits[selected + kLastPoint]);
-    if (EqLinkedBox != nullptr && EqLinkedBox->isChecked()) {
+    if (EqLinkedBox != nullptr && EqLinkedBox->isChecked() && !m_showingEqualizer) {
         for (unsigned k = 1; k < kLastPoint; ++k)
             EqPointEdits[selected + k]->setText(
                 QString::number(first + (static_cast<int>(k) * (last - first)) / 10));

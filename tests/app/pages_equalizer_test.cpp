@@ -117,6 +117,27 @@ TEST_F(PagesEqualizer, ReadSelectsTheLastChangedRow)
     EXPECT_EQ(bar(1)->value(), 255 - 81);
 }
 
+// "Linked" shapes what the user drags, never what a read brings: with it checked, the curves
+// read are shown as they are and written back unchanged.
+TEST_F(PagesEqualizer, ReadWithLinkedCheckedShowsTheStoredCurves)
+{
+    form->EqLinkedBox->setChecked(true);
+    auto& image = form->Kestrel32Image;
+    for (unsigned axis = 0; axis < 8; ++axis)
+        for (unsigned p = 0; p < 10; ++p)
+            image[188 + 10 * axis + p] = static_cast<std::uint8_t>(p % 2 ? 200 : 10 + axis);
+    const auto before = image;
+    showParam();
+    EXPECT_EQ(point(3, 1)->text(), "200");
+    EXPECT_EQ(point(3, 2)->text(), "13");
+    refreshParam();
+    EXPECT_EQ(image, before);
+
+    // The user's own moves still follow the line.
+    type(point(3, 0), "100");
+    EXPECT_EQ(point(3, 1)->text(), "115");
+}
+
 TEST_F(PagesEqualizer, NonIntegerTextStopsTheHandler)
 {
     click(point(1, 0));
