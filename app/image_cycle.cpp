@@ -91,27 +91,29 @@ void TMainForm::btnReadParamClick()
     case kParametersPage: {
         const auto size = static_cast<std::uint16_t>(fieldValue(Edit_SIZE));
         const auto address = static_cast<std::uint16_t>(fieldValue(Edit_ADR));
+        // "Set" is enabled by the read itself when it succeeds: after a failed read the pages may
+        // hold nothing from this board, and writing them would overwrite its settings.
         ReadParameters(CommandTable[ramSelected(*this) ? CMD_READ_RAM : CMD_READ_PARAM], size, address);
-        btnWriteParam->setEnabled(true);
         break;
     }
     case kPhysButtonsPage:
-        ReadDATA(CommandTable[CMD_READ_BUTTONS], kButtonBlockSize, PhysButtons.data(), PhysButtons.size(),
-                 kPhysButtonsAddress);
+        if (ReadDATA(CommandTable[CMD_READ_BUTTONS], kButtonBlockSize, PhysButtons.data(), PhysButtons.size(),
+                     kPhysButtonsAddress))
+            btnWriteParam->setEnabled(true);
         if (Option1->isEnabled())
             ShowSheetOption1();
-        btnWriteParam->setEnabled(true);
         break;
     case kLogButtonsPage: {
         // The logical block lies at button-memory addresses 256..511 and a read keeps device
         // addresses as indices, so it lands in a copy of the whole memory first.
         std::array<std::uint8_t, kButtonMemorySize> memory{};
         if (ReadDATA(CommandTable[CMD_READ_BUTTONS], kButtonBlockSize, memory.data(), memory.size(),
-                     kLogButtonsAddress))
+                     kLogButtonsAddress)) {
             std::copy_n(memory.begin() + kLogButtonsAddress, kButtonBlockSize, LogButtons.begin());
+            btnWriteParam->setEnabled(true);
+        }
         if (Option2->isEnabled())
             ShowSheetOption2();
-        btnWriteParam->setEnabled(true);
         break;
     }
     default:

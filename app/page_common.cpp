@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <span>
@@ -176,6 +177,9 @@ void TMainForm::SheetOption0Activate()
     // Shown only for a kind with an image (hiding it first would only repaint the page twice).
     GroupBoxCommon->setVisible(layout != nullptr);
     if (layout != nullptr) {
+        // Fresh pages show no values until a read or a file fills them; "Set" waits for that,
+        // or it would write the empty fields over the board's settings.
+        btnWriteParam->setEnabled(false);
         // The axes pages are built out of sight; the tab control shows them all at the end.
         PageControl2->hide();
         ImagePtr = kind == kKindFalconet ? FalconetImage.data() : Kestrel32Image.data();

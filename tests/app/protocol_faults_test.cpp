@@ -166,6 +166,24 @@ TEST_F(ProtocolFaults, NothingReachesADeviceTheToolDoesNotKnow)
     EXPECT_TRUE(snapshot() == before);
 }
 
+// Pages freshly built for a board hold no values of it: "Set" stays off until a read fills
+// them, so a failed Get cannot lead to the empty fields being written over the board's settings.
+TEST_F(ProtocolFaults, SetWaitsForPagesFilledFromTheBoard)
+{
+    auto falconet = select(tappedFalconet(clock));
+    get();
+    ASSERT_TRUE(form->btnWriteParam->isEnabled());
+
+    auto kestrel = select(tappedKestrel32(clock));
+    EXPECT_FALSE(form->btnWriteParam->isEnabled()) << "pages rebuilt for another kind";
+    kestrel.firmware->setFaults({.badCrcOnExchange = 1});
+    get();
+    EXPECT_FALSE(form->btnWriteParam->isEnabled()) << "the failed read filled nothing";
+    kestrel.firmware->setFaults({});
+    get();
+    EXPECT_TRUE(form->btnWriteParam->isEnabled());
+}
+
 TEST_F(ProtocolFaults, TransferRangeFieldsAreKeptInsideTheImage)
 {
     auto falconet = select(tappedFalconet(clock));
