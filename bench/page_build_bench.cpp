@@ -15,7 +15,7 @@ namespace {
 
 using namespace orvex;
 
-constexpr int kRounds = 15;
+constexpr int kRounds = 41;
 constexpr double kTargetRatio = 1.5;
 
 enum class Kind { Label, Check, Edit, Combo, Bar };
@@ -96,6 +96,7 @@ int main(int argc, char** argv)
     made.reserve(controls.size());
     for (int round = 0; round < kRounds; ++round) {
         form.TabSheetClear();
+        bench::BenchWindow::settle();
         form.LastKind = 0; // the pages were built for another kind: rebuild them
         pages.push_back(bench::millisecondsOf([&] { form.TabSheetActivate(); }));
         bench::BenchWindow::settle();
