@@ -6,6 +6,7 @@ set -euo pipefail
 ORVEX_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+  fonts-urw-base35 # Nimbus Sans Narrow: the run-time captions fit their fixed places only in a narrow face
   libhidapi-dev libudev-dev libusb-1.0-0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
