@@ -25,12 +25,37 @@ void createRowNumber(TMainForm& form, std::uint16_t x, std::uint16_t y, std::uin
                           hint, pageIndex, kAxesPageSelector);
 }
 
+QWidget* createFieldControl(TMainForm& form, fields::Control kind, FieldSlots slot,
+                            const FieldPlacement& at, fields::ValueList items)
+{
+    QWidget* page = form.runtimePage(at.pageIndex, at.pageSelector);
+    switch (kind) {
+    case fields::Control::Check:
+        slot.check = new QCheckBox(page);
+        form.CreateCheckBox(at.width, at.left, at.top, at.caption, at.captionHeight, at.hint,
+                            at.enabled, slot.check, at.pageIndex, at.pageSelector);
+        return slot.check;
+    case fields::Control::Edit:
+        slot.edit = new QLineEdit(page);
+        form.CreateEditBox(at.width, at.left, at.top, at.caption, at.captionHeight, at.hint,
+                           at.enabled, slot.edit, at.pageIndex, at.pageSelector);
+        return slot.edit;
+    case fields::Control::List:
+        slot.combo = new QComboBox(page);
+        form.CreateComboBox(at.width, at.left, at.top, at.caption, at.captionHeight, at.hint,
+                            at.enabled, slot.combo, at.pageIndex, at.pageSelector);
+        slot.combo->addItems(itemTexts(items));
+        setComboItemIndex(slot.combo, -1);
+        return slot.combo;
+    }
+    return nullptr;
+}
+
 void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std::uint16_t& y,
                    std::uint8_t rows)
 {
     const std::uint16_t x0 = x;
     const std::uint16_t y0 = y;
-    QWidget* tab = form.runtimePage(page.pageIndex, kAxesPageSelector);
     for (std::uint8_t row = 0; row < rows; ++row) {
         const std::uint8_t captionHeight = row == 0 ? page.captionHeight : 0;
         y = static_cast<std::uint16_t>(y0 + kRowPitch * row);
@@ -39,37 +64,15 @@ void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std:
         x += kRowNumberWidth;
         for (const Column& column : page.columns) {
             const std::size_t slot = column.field * 16u + row;
-            const QString caption = QString::fromUtf8(column.caption);
-            const QString hint = QString::fromUtf8(column.hint);
-            QWidget* control = nullptr;
-            switch (column.control) {
-            case fields::Control::Check: {
-                auto* box = new QCheckBox(tab);
-                page.grids.checks[slot] = box;
-                form.CreateCheckBox(column.width, x, y + 3, caption, captionHeight, hint,
-                                    column.enabled, box, page.pageIndex, kAxesPageSelector);
-                control = box;
-                break;
-            }
-            case fields::Control::Edit: {
-                auto* edit = new QLineEdit(tab);
-                page.grids.edits[slot] = edit;
-                form.CreateEditBox(column.width, x, y, caption, captionHeight, hint,
-                                   column.enabled, edit, page.pageIndex, kAxesPageSelector);
-                control = edit;
-                break;
-            }
-            case fields::Control::List: {
-                auto* combo = new QComboBox(tab);
-                page.grids.combos[slot] = combo;
-                form.CreateComboBox(column.width, x, y, caption, captionHeight, hint,
-                                    column.enabled, combo, page.pageIndex, kAxesPageSelector);
-                combo->addItems(itemTexts(column.items));
-                setComboItemIndex(combo, -1); // a new list shows no selection until a read
-                control = combo;
-                break;
-            }
-            }
+            // Check boxes stand 3 px lower so their marks line up with the edits' text.
+            const auto top = static_cast<std::uint16_t>(column.control == fields::Control::Check ? y + 3 : y);
+            QWidget* control = createFieldControl(
+                form, column.control,
+                FieldSlots{page.grids.edits[slot], page.grids.checks[slot], page.grids.combos[slot]},
+                FieldPlacement{column.width, x, top, QString::fromUtf8(column.caption), captionHeight,
+                               QString::fromUtf8(column.hint), column.enabled, page.pageIndex,
+                               kAxesPageSelector},
+                column.items);
             if (page.placed) page.placed(column, control);
             x += column.advance;
         }

@@ -48,6 +48,31 @@ struct AxisPage {
     std::function<void(const Column&, QWidget*)> placed;
 };
 
+/// The grid slots a new field control may go to; the one of its kind receives it.
+struct FieldSlots {
+    QLineEdit*& edit;
+    QCheckBox*& check;
+    QComboBox*& combo;
+};
+
+/// Where and how the factory places a field control.
+struct FieldPlacement {
+    std::uint16_t width;
+    std::uint16_t left;
+    std::uint16_t top;
+    QString caption;
+    std::uint8_t captionHeight;
+    QString hint;
+    bool enabled;
+    std::uint8_t pageIndex;
+    std::uint8_t pageSelector;
+};
+
+/// Creates a control of `kind` on its page, stores it in its slot and places it through the
+/// factory; a list gets `items` and shows no selection until a read. Returns the control.
+QWidget* createFieldControl(TMainForm& form, fields::Control kind, FieldSlots slot,
+                            const FieldPlacement& at, fields::ValueList items);
+
 /// Builds `rows` rows starting at (x, y), 25 px apart: a row-number label, then the columns.
 /// On return x and y hold the running position after the last control.
 void buildAxisRows(TMainForm& form, const AxisPage& page, std::uint16_t& x, std::uint16_t& y,

@@ -4,11 +4,11 @@
 // RefreshParam copy the whole image to every page and back.
 #include "app/TMainForm.h"
 #include "app/field_controls.h"
+#include "app/field_layout.h"
 #include "app/field_widgets.h"
 #include "core/axis_fields.h"
 #include "core/common_fields.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -121,42 +121,19 @@ const CommonControl kKestrelPage[] = {
 
 void placeCommonControls(TMainForm& form, std::span<const CommonControl> controls)
 {
-    QWidget* page = form.runtimePage(0, 0);
     for (const CommonControl& c : controls) {
         const QGroupBox* anchor = c.anchor == Anchor::Common ? form.GroupBoxCommon : form.GroupBox6;
         const auto left = static_cast<std::uint16_t>(anchor->x() + c.left);
         const int row = anchor->y() + (c.anchor == Anchor::Common ? kRowAOffset : kStripRowOffset);
         const auto top = static_cast<std::uint16_t>(row + c.top);
-        const QString caption = QString::fromUtf8(c.caption);
-        const QString hint = QString::fromUtf8(c.hint);
         const bool enabled = c.state == State::Enabled || c.state == State::DisabledAfter;
-        QWidget* control = nullptr;
-        switch (c.control) {
-        case Control::Check: {
-            auto* box = new QCheckBox(page);
-            form.CommonChecks[c.slot] = box;
-            form.CreateCheckBox(c.width, left, top, caption, kLabelHeight, hint, enabled, box, 0, 0);
-            control = box;
-            break;
-        }
-        case Control::Edit: {
-            auto* edit = new QLineEdit(page);
-            form.CommonEdits[c.slot] = edit;
-            form.CreateEditBox(c.width, left, top, caption, kLabelHeight, hint, enabled, edit, 0, 0);
-            control = edit;
-            break;
-        }
-        case Control::List: {
-            auto* combo = new QComboBox(page);
-            form.CommonCombos[c.slot] = combo;
-            form.CreateComboBox(c.width, left, top, caption, kListLabelHeight, hint, enabled, combo,
-                                0, 0);
-            combo->addItems(itemTexts(c.items));
-            setComboItemIndex(combo, -1);
-            control = combo;
-            break;
-        }
-        }
+        const std::uint8_t captionHeight = c.control == Control::List ? kListLabelHeight : kLabelHeight;
+        QWidget* control = createFieldControl(
+            form, c.control,
+            FieldSlots{form.CommonEdits[c.slot], form.CommonChecks[c.slot], form.CommonCombos[c.slot]},
+            FieldPlacement{c.width, left, top, QString::fromUtf8(c.caption), captionHeight,
+                           QString::fromUtf8(c.hint), enabled, 0, 0},
+            c.items);
         if (c.state == State::DisabledAfter) control->setEnabled(false);
         if (c.state == State::Hidden) control->hide();
     }
